@@ -33,5 +33,7 @@ std::optional<std::string> FirstArgument();
 // The directory part of a file name, up to and including its last delimiter ('/' on POSIX;
 // '\\' or ':' on Windows, where a '\\' that is a trail byte does not count).
 std::string ExtractFilePath(std::string_view fileName);
+// ExtractFilePath by the rules of either platform, so both can be exercised anywhere.
+std::string ExtractFilePathWith(std::string_view fileName, bool windowsRules);
 // ExtractFilePath(ProgramFileName()).
 std::string ProgramDirectory();

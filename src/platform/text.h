@@ -16,6 +16,8 @@ std::string AnsiToUtf8(std::string_view ansi);
 std::string Utf8ToAnsi(std::string_view utf8);
 std::u16string AnsiToUtf16(std::string_view ansi);
 std::string Utf16ToAnsi(std::u16string_view utf16);
+// From a named encoding (as iconv names it, e.g. the locale's codeset) into the code page.
+std::string EncodingToAnsi(std::string_view text, const std::string& encoding);
 
 // The program's own literals are written in UTF-8 in the sources: Ansi("横幅") gives their bytes
 // in the code page.

@@ -18,3 +18,5 @@ int LastPos(const std::string& sub, const std::string& s);
 // The part of a chosen path after its last path delimiter; a delimiter byte that is the trail
 // byte of a double-byte character does not count.
 std::string BareFileName(const std::string& path);
+// BareFileName with a given delimiter, so the Windows delimiter can be exercised anywhere.
+std::string BareFileNameWith(const std::string& path, char delimiter);

@@ -1,0 +1,1 @@
+// The program: initialise the application object, create the options dialog, run it.
