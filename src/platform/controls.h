@@ -64,7 +64,8 @@ class TControl : public TComponent {
 
  protected:
   void Notify(TChange what);
-  // Runs an event through the application object, which shows any error it raises.
+  // Runs the handler, if any, with this control as the sender. Its errors travel on to whatever
+  // made the change; user input reaches the model through TApplication::HandleEvent.
   void Fire(const TNotifyEvent& event);
   std::string caption_;
 

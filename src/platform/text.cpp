@@ -173,20 +173,16 @@ std::int32_t StrToInt(std::string_view text) {
 }
 
 std::string Format(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  // Byte-wise: '%' (0x25) is never the trail byte of a double-byte character.
   std::string result;
   result.reserve(pattern.size());
   auto next = args.begin();
   for (std::size_t i = 0; i < pattern.size(); ++i) {
-    char c = pattern[i];
-    // A double-byte character is copied whole, so its trail byte is never read as '%'.
-    if (IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < pattern.size()) {
-      result += c;
-      result += pattern[++i];
-    } else if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] == 's' && next != args.end()) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == 's' && next != args.end()) {
       result += *next++;
       ++i;
     } else {
-      result += c;
+      result += pattern[i];
     }
   }
   return result;
