@@ -121,9 +121,11 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
 }
 
 #ifndef _WIN32
-void InitProcess(int argc, char** argv) {
+void InitProcess(int argc, char** argv) { InitProcessWith(ReadOwnExecutable(), argc, argv); }
+
+void InitProcessWith(std::string_view systemFileName, int argc, char** argv) {
   const std::string codeset = LocaleCodeset();
-  std::string fileName = ToCodePage(ReadOwnExecutable(), codeset, Ansi("プログラムのファイル名"));
+  std::string fileName = ToCodePage(systemFileName, codeset, Ansi("プログラムのファイル名"));
   std::vector<std::string> converted;
   for (int i = 1; i < argc; ++i) {
     std::string_view argument = argv[i];

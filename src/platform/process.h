@@ -22,6 +22,9 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 // Throws EEncodingError when the program's file name or the first argument cannot be held by the
 // code page.
 void InitProcess(int argc, char** argv);
+// InitProcess with the program's file name given as the system would report it (POSIX: in the
+// locale's encoding), so its conversion can be exercised.
+void InitProcessWith(std::string_view systemFileName, int argc, char** argv);
 
 // Test seam: the process as given, without converting anything.
 void SetProcessForTesting(std::string programFileName, std::vector<std::string> arguments);
