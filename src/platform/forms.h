@@ -88,6 +88,8 @@ class TForm : public TComponent {
   TFormPeer* Peer() const { return peer_; }
   // Called by a control created by the layout reader, in creation order.
   void AddControl(TControl* control);
+  // Called by a control that is freed or moves to another form.
+  void RemoveControl(TControl* control);
 
  protected:
   // A form class lists its published component references and handlers here, by name.
