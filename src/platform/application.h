@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "forms.h"
 #include "graphics.h"
@@ -47,6 +48,7 @@ class TApplication {
  private:
   void AdoptForm(std::unique_ptr<TForm> form);
   std::unique_ptr<TForm> mainForm_;
+  std::vector<std::unique_ptr<TForm>> otherForms_;
   std::string title_;
   bool terminated_ = false;
 };
@@ -55,3 +57,5 @@ extern TApplication* Application;
 
 // The title the application object derives from a program file name.
 std::string ApplicationTitleFor(const std::string& programFileName);
+// ApplicationTitleFor with the given path delimiter, so either platform's rule can be exercised.
+std::string ApplicationTitleWith(const std::string& programFileName, char pathDelim);
