@@ -18,6 +18,8 @@ struct SplitCase {
   Args arguments;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* os) { *os << testing::PrintToString(c.line); }
+
 class SplitCommandLineTest : public testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitCommandLineTest, GivesTheArgumentsAfterTheProgramName) {

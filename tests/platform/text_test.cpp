@@ -92,6 +92,8 @@ struct IntCase {
   std::optional<std::int32_t> value;  // nullopt: not an integer
 };
 
+void PrintTo(const IntCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
+
 class IntegerConversion : public testing::TestWithParam<IntCase> {};
 
 TEST_P(IntegerConversion, TryStrToIntAndStrToIntAgree) {

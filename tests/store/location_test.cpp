@@ -16,6 +16,8 @@ struct StartCase {
   std::string iniPath;
 };
 
+void PrintTo(const StartCase& c, std::ostream* os) { *os << testing::PrintToString(c.arguments); }
+
 class StartingName : public testing::TestWithParam<StartCase> {
  protected:
   void TearDown() override {

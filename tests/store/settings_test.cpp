@@ -123,6 +123,8 @@ struct ValueCase {
   std::int32_t value;
 };
 
+void PrintTo(const ValueCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
+
 class IntegerValue : public SettingsFile, public testing::WithParamInterface<ValueCase> {};
 
 TEST_P(IntegerValue, LoadsByTheIntegerConversionOrTheDefault) {
