@@ -44,5 +44,4 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
   });
 }
 
-// Every write has reached the disk before it returned.
-bool FlushPrivateProfile(const std::string&) { return true; }
+bool FlushPrivateProfile(const std::string&) { return FlushProfileFiles(); }

@@ -47,8 +47,9 @@ class Fd {
   int fd_;
 };
 
-std::optional<std::string> ReadAll(int fd) {
+std::optional<std::string> ReadAll(int fd, off_t sizeHint) {
   std::string data;
+  data.reserve(static_cast<std::size_t>(sizeHint > 0 ? sizeHint : 0));
   char buffer[65536];
   for (;;) {
     ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -149,13 +150,15 @@ bool RewriteInPlace(const std::string& path, std::string_view contents, off_t ol
 
 void SetProfileFileFault(std::function<int(ProfileFileStep)> fault) { Fault() = std::move(fault); }
 
+bool FlushProfileFiles() { return !Injected(ProfileFileStep::Flush); }
+
 std::optional<std::string> ReadProfileFile(const std::string& path) {
   // Non-blocking, so that a FIFO in the file's place cannot hang the read.
   Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (fd.get() < 0) return std::nullopt;
   struct stat st;
   if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  return ReadAll(fd.get());
+  return ReadAll(fd.get(), st.st_size);
 }
 
 bool UpdateProfileFile(const std::string& path,
@@ -170,7 +173,7 @@ bool UpdateProfileFile(const std::string& path,
     Fd fd(::open(target->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() >= 0) {
       if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-      std::optional<std::string> data = ReadAll(fd.get());
+      std::optional<std::string> data = ReadAll(fd.get(), st.st_size);
       if (!data) return false;
       current = std::move(*data);
       exists = true;

@@ -14,6 +14,11 @@ std::optional<std::string> ReadProfileFile(const std::string& path);
 bool UpdateProfileFile(const std::string& path,
                        const std::function<std::optional<std::string>(const std::string&)>& change);
 
+// Every write has reached the disk before it returned, so there is nothing left to
+// flush; only the test seam below can make this fail.
+bool FlushProfileFiles();
+
 // Test seam: the steps of a write, each of which a test can make fail with an errno.
-enum class ProfileFileStep { CreateTemp, WriteTemp, SyncTemp, Rename, OpenInPlace, WriteInPlace };
+enum class ProfileFileStep { CreateTemp, WriteTemp, SyncTemp, Rename, OpenInPlace, WriteInPlace,
+                             Flush };
 void SetProfileFileFault(std::function<int(ProfileFileStep)> fault);
