@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kMaxPaletteSize = 256;
 constexpr int kMaxSide = 256;
 
 [[noreturn]] void Fail(int line, const std::string& what) {
@@ -87,8 +86,6 @@ TIconImage ReadIconImage(std::string_view text) {
       rgb = rgb * 16 + digit;
     }
     if (!valid) Fail(entry.number, "expected a colour RRGGBB or transparent");
-    if (static_cast<int>(image.Palette.size()) == kMaxPaletteSize)
-      Fail(entry.number, "more than " + std::to_string(kMaxPaletteSize) + " colours");
     const int red = (rgb >> 16) & 0xFF, green = (rgb >> 8) & 0xFF, blue = rgb & 0xFF;
     indexOf[key] = static_cast<int>(image.Palette.size());
     image.Palette.push_back(static_cast<TColor>(red | (green << 8) | (blue << 16)));
