@@ -66,3 +66,18 @@ std::string DialogTest::Fixture(const std::string& name) {
 }
 
 void DialogTest::Install(const std::string& fixture, const std::string& as) const { dir.Write(as, Fixture(fixture)); }
+
+std::ostream& operator<<(std::ostream& out, const TBoxState& s) {
+  auto colour = [](TColor c) { return c == clWindow ? "clWindow" : c == clSilver ? "clSilver" : "other"; };
+  return out << "checked " << s.checked1 << s.checked2 << s.checked3 << s.checked4 << ", CheckBox3 enabled "
+             << s.enabled3 << ", Edit7 " << (s.edit7Enabled ? "enabled" : "disabled") << " on " << colour(s.edit7Color)
+             << ", Label7 " << (s.label7Enabled ? "enabled" : "disabled") << ", Edit8 on " << colour(s.edit8Color);
+}
+
+TBoxState BoxState() {
+  // Edit8 stays enabled whatever the boxes say; a state where it is not is never expected.
+  EXPECT_TRUE(Form1->Edit8->Enabled());
+  return {Form1->CheckBox1->Checked(), Form1->CheckBox2->Checked(), Form1->CheckBox3->Checked(),
+          Form1->CheckBox4->Checked(), Form1->CheckBox3->Enabled(), Form1->Edit7->Enabled(),
+          Form1->Edit7->Color(),       Form1->Label7->Enabled(),    Form1->Edit8->Color()};
+}

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,22 @@ class TSpiedForm1 : public TForm1 {
  private:
   TCreationSpy& spy_;
 };
+
+// The check boxes and the controls they govern.
+struct TBoxState {
+  bool checked1, checked2, checked3, checked4;
+  bool enabled3;  // CheckBox3
+  bool edit7Enabled;
+  TColor edit7Color;
+  bool label7Enabled;
+  TColor edit8Color;
+  bool operator==(const TBoxState&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const TBoxState& s);
+TBoxState BoxState();
+
+// The state at start-up with no settings file.
+inline constexpr TBoxState kAllOff = {false, false, false, false, false, false, clSilver, false, clSilver};
 
 class DialogTest : public ::testing::Test {
  protected:
