@@ -118,7 +118,6 @@ class SwitchFile : public DialogTest, public ::testing::WithParamInterface<TSwit
 
 TEST_P(SwitchFile, ShowsTheBareNameAndLoadsThatFileFromTheProgramsDirectory) {
   Type(Form1->Edit2, "typed.dat");  // an unsaved edit
-  const std::string delim(1, PathDelim);
   std::string chosen = Ansi(GetParam().chosen);
   if (chosen.front() != '/') chosen = ProgramDir() + chosen;
   for (char& c : chosen)
