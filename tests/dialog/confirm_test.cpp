@@ -1,105 +1,139 @@
-// OK and cancel: what is collected from the controls, what reaches the file, and what an error
-// leaves behind.
+// OK and cancel: what is written, what is refused, and that ending without OK writes nothing.
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "dialog_fixture.h"
 #include "platform/profile_file.h"
 
 namespace {
 
-TEST_F(DialogTest, OkWithoutEditsNormalisesTheFlagsAndChangesNothingElse) {
-  Install("ok_start.ini");
-  Start();
-  Click(Form1->Button6);
-  EXPECT_TRUE(backend.messageBoxes.empty());
-  EXPECT_TRUE(Application->Terminated());
-  EXPECT_EQ(dir.Read("zuzozi.ini"), Fixture("ok_resaved.expected"));
-}
+// The program is "VadoveZiz", so the application's title is this.
+const std::string kTitle = "Vadoveziz";
 
-TEST_F(DialogTest, OkCreatesAMissingFileWithTheElevenKeysInOrder) {
-  Start();
-  Click(Form1->Button6);
-  EXPECT_TRUE(Application->Terminated());
-  EXPECT_EQ(dir.Read("zuzozi.ini"), Fixture("ok_created.expected"));
-}
-
-// Every box and field is collected whatever its enabled state: CheckBox3 ends up checked but
-// disabled, and Edit8 is greyed, yet both are saved.
-TEST_F(DialogTest, OkSavesEveryFieldAndBoxWhateverItsState) {
-  Install("ok_start.ini");
-  Start();
-  Type(Form1->Edit2, Ansi("C:\\新しい\\表.dat"));
-  Type(Form1->Edit3, "C:\\Program Files\\ed.exe");
-  Type(Form1->Edit4, "");
-  Type(Form1->Edit5, "vi.exe");
-  Type(Form1->Edit6, " 250");  // leading spaces are allowed
-  Toggle(Form1->CheckBox3);
-  Type(Form1->Edit7, Ansi("新しい名前"));
-  Toggle(Form1->CheckBox1);
-  Toggle(Form1->CheckBox2);
-  Type(Form1->Edit8, "$A");
-  ASSERT_FALSE(Form1->CheckBox3->Enabled());
-  ASSERT_TRUE(Form1->CheckBox3->Checked());
-  Click(Form1->Button6);
-  EXPECT_TRUE(backend.messageBoxes.empty());
-  EXPECT_TRUE(Application->Terminated());
-  EXPECT_EQ(dir.Read("zuzozi.ini"), Fixture("ok_edited.expected"));
-}
-
-TEST_F(DialogTest, OkSavesTheTextOfADisabledNameField) {
-  Start();
-  Toggle(Form1->CheckBox1);
-  Toggle(Form1->CheckBox3);
-  Type(Form1->Edit7, "shown");
-  Toggle(Form1->CheckBox3);
-  ASSERT_FALSE(Form1->Edit7->Enabled());
-  Click(Form1->Button6);
-  EXPECT_NE(dir.Read("zuzozi.ini").find("title_inifile_namestring=shown\r\n"), std::string::npos);
-}
-
-struct TBadNumberCase {
+struct TSaveCase {
   const char* label;
-  std::string width;     // Edit6
-  std::string rowCount;  // Edit8
-  std::string reported;  // the text in the message, UTF-8
+  const char* start;  // fixture installed as zuzozi.ini, or nullptr for none
+  std::function<void(DialogTest&)> edits;
+  const char* expected;
 };
 
-void PrintTo(const TBadNumberCase& c, std::ostream* out) { *out << c.label; }
+void PrintTo(const TSaveCase& c, std::ostream* out) { *out << c.label; }
 
-class BadNumber : public DialogTest, public ::testing::WithParamInterface<TBadNumberCase> {};
+class SaveTest : public DialogTest, public ::testing::WithParamInterface<TSaveCase> {
+ public:
+  using DialogTest::backend;
+  using DialogTest::Click;
+  using DialogTest::Toggle;
+  using DialogTest::Type;
+};
 
-TEST_P(BadNumber, ShowsTheErrorAndWritesNothing) {
-  Install("ok_start.ini");
+TEST_P(SaveTest, OkWritesEveryFieldAndEnds) {
+  if (GetParam().start) Install(GetParam().start);
   Start();
-  const std::string before = dir.Read("zuzozi.ini");
-  Type(Form1->Edit2, "edited.dat");
-  Type(Form1->Edit6, GetParam().width);
-  Type(Form1->Edit8, GetParam().rowCount);
+  if (GetParam().edits) GetParam().edits(*this);
   Click(Form1->Button6);
-  ASSERT_EQ(backend.messageBoxes.size(), 1u);
-  EXPECT_EQ(backend.messageBoxes[0].title, "Vadoveziz");
-  EXPECT_EQ(backend.messageBoxes[0].text, Ansi("'" + GetParam().reported + "' は整数ではありません."));
-  EXPECT_EQ(backend.messageBoxes[0].icon, TMessageIcon::Error);
-  EXPECT_FALSE(Application->Terminated());
-  EXPECT_EQ(dir.Read("zuzozi.ini"), before);
-  // The dialog stays as the user left it, ready for a corrected OK.
-  EXPECT_EQ(Form1->Edit2->Text(), "edited.dat");
-  EXPECT_EQ(Form1->Edit6->Text(), GetParam().width);
-  EXPECT_EQ(Form1->Edit8->Text(), GetParam().rowCount);
+  EXPECT_TRUE(backend.messageBoxes.empty());
+  EXPECT_EQ(dir.Read("zuzozi.ini"), Fixture(GetParam().expected));
+  EXPECT_TRUE(Application->Terminated());
+  EXPECT_EQ(backend.quits, 1);
+  EXPECT_EQ(dir.Entries(), std::set<std::string>{"zuzozi.ini"});
+}
+
+void EditEverything(DialogTest& t) {
+  auto& test = static_cast<SaveTest&>(t);
+  test.Type(Form1->Edit2, Ansi("C:\\新しい\\表.dat"));
+  test.backend.choices.push_back(Choose("C:\\Program Files\\ed.exe"));
+  test.Click(Form1->Button3);
+  test.Type(Form1->Edit4, "");
+  test.Type(Form1->Edit5, "vi.exe");
+  test.Type(Form1->Edit6, " 250");
+  test.Toggle(Form1->CheckBox3);
+  test.Type(Form1->Edit7, Ansi("新しい名前"));
+  // CheckBox3 stays checked, now disabled: it is saved as it stands.
+  test.Toggle(Form1->CheckBox1);
+  test.Toggle(Form1->CheckBox2);
+  test.Type(Form1->Edit8, "$A");
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Fields, BadNumber,
-    ::testing::Values(TBadNumberCase{"trailing_space", "250 ", "5", "250 "},
-                      TBadNumberCase{"tab_before", "\t250", "5", "\t250"},
-                      TBadNumberCase{"empty_width", "", "5", ""},
-                      TBadNumberCase{"negative_hex_rows", "250", "-$A", "-$A"},
-                      TBadNumberCase{"rows_out_of_range", "250", "2147483648", "2147483648"},
-                      TBadNumberCase{"width_reported_first", "wide", "many", "wide"}),
+    Files, SaveTest,
+    ::testing::Values(
+        // Zuzozi's own sections, the position, the blank line and the key order stay as they were.
+        TSaveCase{"every_field_edited", "ok_start.ini", EditEverything, "ok_edited.expected"},
+        // Flags come back as 1 or 0; the disabled Edit7 keeps and saves its text.
+        TSaveCase{"nothing_edited", "ok_start.ini", nullptr, "ok_resaved.expected"},
+        TSaveCase{"no_file_yet", nullptr, nullptr, "ok_created.expected"}),
     [](const auto& info) { return std::string(info.param.label); });
+
+struct TNumberCase {
+  const char* label;
+  const char* width;      // Edit6
+  const char* rows;       // Edit8
+  const char* saved;      // the line that shows the value taken, or nullptr when refused
+  const char* message;    // the error box's text, UTF-8
+};
+
+void PrintTo(const TNumberCase& c, std::ostream* out) { *out << c.label; }
+
+class NumberFields : public DialogTest, public ::testing::WithParamInterface<TNumberCase> {};
+
+TEST_P(NumberFields, AreConvertedOrRefusedWithNothingWritten) {
+  Install("ok_start.ini");
+  Start();
+  const std::string before = dir.Read("zuzozi.ini");
+  Type(Form1->Edit6, GetParam().width);
+  Type(Form1->Edit8, GetParam().rows);
+  Click(Form1->Button6);
+  if (GetParam().saved) {
+    EXPECT_TRUE(backend.messageBoxes.empty());
+    EXPECT_NE(dir.Read("zuzozi.ini").find(GetParam().saved), std::string::npos);
+    EXPECT_TRUE(Application->Terminated());
+    return;
+  }
+  ASSERT_EQ(backend.messageBoxes.size(), 1u);
+  EXPECT_EQ(backend.messageBoxes[0].title, kTitle);
+  EXPECT_EQ(backend.messageBoxes[0].text, Ansi(GetParam().message));
+  EXPECT_EQ(backend.messageBoxes[0].icon, TMessageIcon::Error);
+  EXPECT_EQ(dir.Read("zuzozi.ini"), before);
+  EXPECT_FALSE(Application->Terminated());
+  EXPECT_EQ(backend.quits, 0);
+  // The dialog stays as the user left it, to be corrected.
+  EXPECT_EQ(Form1->Edit6->Text(), GetParam().width);
+  EXPECT_EQ(Form1->Edit8->Text(), GetParam().rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NumberFields,
+    ::testing::Values(TNumberCase{"leading_space", " 250", "5", "\r\nWidth=250\r\n", nullptr},
+                      TNumberCase{"trailing_space", "250 ", "5", nullptr, "'250 ' は整数ではありません."},
+                      TNumberCase{"leading_tab", "\t250", "5", nullptr, "'\t250' は整数ではありません."},
+                      TNumberCase{"empty", "", "5", nullptr, "'' は整数ではありません."},
+                      TNumberCase{"hexadecimal", "200", "$A", "\r\ndowncount=10\r\n", nullptr},
+                      TNumberCase{"negative_hexadecimal", "200", "-$A", nullptr, "'-$A' は整数ではありません."},
+                      TNumberCase{"empty_row_count", "200", "", nullptr, "'' は整数ではありません."},
+                      TNumberCase{"row_count_out_of_range", "200", "2147483648", nullptr,
+                                  "'2147483648' は整数ではありません."},
+                      TNumberCase{"both_bad_reports_the_width", "wide", "many", nullptr,
+                                  "'wide' は整数ではありません."}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(DialogTest, AFailedWriteIsReportedAndTheDialogStaysOpen) {
+  Start({"nodir/x.ini"});
+  Click(Form1->Button6);
+  ASSERT_EQ(backend.messageBoxes.size(), 1u);
+  EXPECT_EQ(backend.messageBoxes[0].title, kTitle);
+  EXPECT_EQ(backend.messageBoxes[0].text, dir.Path("nodir/x.ini") + Ansi(" に書き込めません."));
+  EXPECT_EQ(backend.messageBoxes[0].icon, TMessageIcon::Error);
+  EXPECT_FALSE(Application->Terminated());
+  EXPECT_TRUE(dir.Entries().empty());
+  // The user can press OK again, with the same result.
+  Click(Form1->Button6);
+  EXPECT_EQ(backend.messageBoxes.size(), 2u);
+}
 
 TEST_F(DialogTest, OkAfterACorrectionSaves) {
   Start();
@@ -110,15 +144,6 @@ TEST_F(DialogTest, OkAfterACorrectionSaves) {
   EXPECT_EQ(backend.messageBoxes.size(), 1u);
   EXPECT_TRUE(Application->Terminated());
   EXPECT_NE(dir.Read("zuzozi.ini").find("Width=300\r\n"), std::string::npos);
-}
-
-TEST_F(DialogTest, AFileThatCannotBeCreatedIsReportedAndTheDialogStaysOpen) {
-  Start({"nodir/x.ini"});
-  Click(Form1->Button6);
-  ASSERT_EQ(backend.messageBoxes.size(), 1u);
-  EXPECT_EQ(backend.messageBoxes[0].text, dir.Path("nodir/x.ini") + Ansi(" に書き込めません."));
-  EXPECT_FALSE(Application->Terminated());
-  EXPECT_FALSE(std::filesystem::exists(dir.Path("nodir")));
 }
 
 // A write that fails part-way keeps the keys written before it and writes none after it.
@@ -147,23 +172,49 @@ TEST_F(DialogTest, AWriteThatFailsPartWayKeepsTheKeysBeforeIt) {
   EXPECT_NE(saved.find("title_combo_value=0\r\n"), std::string::npos);
 }
 
-TEST_F(DialogTest, CancelAfterEditsBrowsesAndSwitchesTouchesNoFile) {
+TEST_F(DialogTest, OkNeverWritesThePosition) {
+  dir.Write("zuzozi.ini", "[Pos]\r\nWidth=300\r\n");
+  Start();
+  Click(Form1->Button6);
+  const std::string saved = dir.Read("zuzozi.ini");
+  EXPECT_EQ(saved.find("Top"), std::string::npos);
+  EXPECT_EQ(saved.find("Left"), std::string::npos);
+}
+
+struct TEndCase {
+  const char* label;
+  std::function<void()> end;
+};
+
+void PrintTo(const TEndCase& c, std::ostream* out) { *out << c.label; }
+
+class EndWithoutSaving : public DialogTest, public ::testing::WithParamInterface<TEndCase> {};
+
+TEST_P(EndWithoutSaving, LeavesEveryFileUntouched) {
   Install("ok_start.ini");
   Install("all_on.ini", "other.ini");
+  const std::set<std::string> entries = dir.Entries();
   Start();
-  const std::string first = dir.Read("zuzozi.ini");
-  const std::string second = dir.Read("other.ini");
+  Type(Form1->Edit2, "typed.dat");
   Type(Form1->Edit6, "999");
   Toggle(Form1->CheckBox4);
-  backend.choices = {Choose("/somewhere/new.dat"), Choose("/elsewhere/other.ini")};
-  Click(Form1->Button2);
+  backend.choices = {Choose("/x/app.exe"), Choose("/y/other.ini"), Cancel()};
+  Click(Form1->Button3);
   Click(Form1->Button1);
-  Type(Form1->Edit3, "changed.exe");
-  Click(Form1->Button7);
+  Click(Form1->Button5);
+  Type(Form1->Edit8, "12");
+  User(GetParam().end);
   EXPECT_TRUE(Application->Terminated());
-  EXPECT_EQ(dir.Read("zuzozi.ini"), first);
-  EXPECT_EQ(dir.Read("other.ini"), second);
-  EXPECT_EQ(dir.Entries(), (std::set<std::string>{"zuzozi.ini", "other.ini"}));
+  EXPECT_EQ(backend.quits, 1);
+  EXPECT_TRUE(backend.messageBoxes.empty());
+  EXPECT_EQ(dir.Entries(), entries);
+  EXPECT_EQ(dir.Read("zuzozi.ini"), Fixture("ok_start.ini"));
+  EXPECT_EQ(dir.Read("other.ini"), Fixture("all_on.ini"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, EndWithoutSaving,
+                         ::testing::Values(TEndCase{"cancel_button", [] { Form1->Button7->Click(); }},
+                                           TEndCase{"close_box", [] { Form1->Close(); }}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
