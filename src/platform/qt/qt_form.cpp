@@ -95,7 +95,12 @@ void QtForm::Show() {
     QFont font = ToQFont(form_.Font);
     window_->setFont(font);
     QPalette palette = window_->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(form_.Font.Color));
+    // Not the disabled group: a disabled caption keeps the style's grey.
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+      palette.setColor(group, QPalette::WindowText, ToQColor(form_.Font.Color));
+      palette.setColor(group, QPalette::Text, ToQColor(form_.Font.Color));
+      palette.setColor(group, QPalette::ButtonText, ToQColor(form_.Font.Color));
+    }
     window_->setPalette(palette);
     for (TChange what : {TChange::Caption, TChange::Color}) Push(what);
     for (auto& control : controls_) control->PushAll();
