@@ -19,6 +19,14 @@ QStringList QtNameFilters(const std::string& filter) {
   return filters;
 }
 
+qsizetype NameFilterIndex(const QStringList& filters, const QString& selected) {
+  if (const qsizetype exact = filters.indexOf(selected); exact >= 0) return exact;
+  // With the patterns hidden, Qt reports the description alone.
+  for (qsizetype i = 0; i < filters.size(); ++i)
+    if (filters[i].startsWith(selected + QStringLiteral(" ("))) return i;
+  return -1;
+}
+
 QPoint OpenDialogPosition(const QRect& screen, const QSize& size) {
   return QPoint(screen.x() + (screen.width() - size.width()) / 2, screen.y() + (screen.height() - size.height()) / 3);
 }
@@ -64,7 +72,7 @@ std::optional<std::string> ExecuteQtOpenDialog(QWidget* parent, TOpenDialog& dia
   if (chosen.isEmpty()) return std::nullopt;
   // A path the code page cannot hold is an error, not a choice: nothing of the dialog changes.
   std::string path = FromQString(chosen.first());
-  const qsizetype confirmed = filters.indexOf(box.selectedNameFilter());
+  const qsizetype confirmed = NameFilterIndex(filters, box.selectedNameFilter());
   if (confirmed >= 0) dialog.FilterIndex = static_cast<int>(confirmed) + 1;
   return path;
 }

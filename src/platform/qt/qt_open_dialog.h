@@ -13,6 +13,8 @@ class TOpenDialog;
 
 // "desc|pat|desc|pat" as Qt name filters, "desc (pat)", with ';' between patterns made spaces.
 QStringList QtNameFilters(const std::string& filter);
+// Which of `filters` the dialog reports as `selected`, with or without its patterns; -1 for none.
+qsizetype NameFilterIndex(const QStringList& filters, const QString& selected);
 // Where a window of outer size `size` opens on `screen`: centred across, a third of the room
 // above it and two thirds below.
 QPoint OpenDialogPosition(const QRect& screen, const QSize& size);
