@@ -10,6 +10,7 @@
 #include "qt_color.h"
 #include "qt_display.h"
 #include "qt_form.h"
+#include "qt_form_window.h"
 #include "qt_message_box.h"
 #include "qt_open_dialog.h"
 
