@@ -110,6 +110,7 @@ void QtForm::Show() {
     window_->setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
   }
+  window_->winId();  // the native window, so the position can be given frame included
   window_->ApplySize();
   window_->ApplyPosition();
   Application->HandleEvent([&] { form_.FocusFirst(); });

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -33,7 +34,14 @@ QtFormWindow::QtFormWindow(TForm& form) : QWidget(nullptr), form_(form) {
 
 void QtFormWindow::SetPageExtent(QSize extent) { page_->setMinimumSize(extent); }
 
-QSize QtFormWindow::FrameExtra() const { return frameGeometry().size() - geometry().size(); }
+// From the margins the window manager reports: frameGeometry() can lag behind a resize, and a
+// stale one would make the client area grow without end.
+QSize QtFormWindow::FrameExtra() const {
+  const QWindow* handle = windowHandle();
+  if (!handle) return frame_;
+  const QMargins m = handle->frameMargins();
+  return QSize(std::max(0, m.left() + m.right()), std::max(0, m.top() + m.bottom()));
+}
 
 void QtFormWindow::ApplySize() {
   int width = form_.ClientWidth(), height = form_.ClientHeight();
@@ -53,7 +61,14 @@ void QtFormWindow::ApplySize() {
   }
 }
 
-void QtFormWindow::ApplyPosition() { move(form_.Left(), form_.Top()); }
+void QtFormWindow::ApplyPosition() {
+  const QPoint outer(form_.Left(), form_.Top());
+  // The frame's corner goes there, also before the window manager has framed the window.
+  if (QWindow* handle = windowHandle())
+    handle->setFramePosition(outer);
+  else
+    move(outer);
+}
 
 void QtFormWindow::closeEvent(QCloseEvent* event) {
   Application->HandleEvent([&] { form_.Close(); });
@@ -80,6 +95,8 @@ bool QtFormWindow::event(QEvent* event) {
           if (extra != frame_) {
             frame_ = extra;
             ApplySize();
+            // A resize after framing may send the window manager a stale position.
+            ApplyPosition();
           }
         }
       }
