@@ -31,7 +31,9 @@ QtEdit::QtEdit(TEdit& edit, QWidget* parent) : QtControl(edit, new QLineEdit(par
       PushText();
       return;
     }
+    editing_ = true;
     Application->HandleEvent([&] { Model().SetText(*bytes); });
+    editing_ = false;
     PullSelection();
   });
   QObject::connect(line_, &QLineEdit::selectionChanged, line_, [this] { PullSelection(); });
@@ -48,6 +50,7 @@ void QtEdit::PushText() {
 }
 
 void QtEdit::PushSelection() {
+  if (editing_) return;
   const std::string& text = Model().Text();
   const int start = Utf16Offset(text, Model().SelStart());
   const int end = Utf16Offset(text, Model().SelStart() + Model().SelLength());

@@ -20,4 +20,7 @@ class QtEdit : public QtControl {
 
   QLineEdit* line_;
   bool pushing_ = false;
+  // While the user's edit reaches the model, the widget's cursor is the truth: the model only
+  // clamps its old selection to the new text, which must not be pushed back over the cursor.
+  bool editing_ = false;
 };
