@@ -733,6 +733,8 @@ void DialogWidgetsTest::noDisplay() {
   QVERIFY2(err.contains(U("画面がありません")), qPrintable(err));
 }
 
+int RunQtHelpersTest(int argc, char** argv);
+
 int main(int argc, char** argv) {
   std::unique_ptr<TBackend> backend = CreateQtBackend(argc, argv);
   if (!backend) return 1;
@@ -742,6 +744,7 @@ int main(int argc, char** argv) {
     DialogWidgetsTest test(static_cast<QtBackend&>(*backend));
     result = QTest::qExec(&test, argc, argv);
   }
+  result |= RunQtHelpersTest(argc, argv);
   SetBackend(nullptr);
   return result;
 }
