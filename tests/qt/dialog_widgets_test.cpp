@@ -498,6 +498,10 @@ void DialogWidgetsTest::focusReasonDecidesSelection() {
   QCOMPARE(form_->ActiveControl(), C("Edit3"));
   QCOMPARE(edit3->selectedText(), byMouse ? QString() : U("abc"));
   QCOMPARE(static_cast<TEdit*>(C("Edit3"))->SelLength(), byMouse ? 0 : 3);
+  // Typing replaces a selection once, then every further character stays.
+  QTest::keyClicks(edit3, QStringLiteral("xyz"));
+  QCOMPARE(edit3->text(), byMouse ? U("abcxyz") : U("xyz"));
+  QCOMPARE(static_cast<TEdit*>(C("Edit3"))->Text(), edit3->text().toStdString());
 }
 
 void DialogWidgetsTest::typedTextReachesModelOrIsRefused_data() {
