@@ -45,24 +45,20 @@ until_true() {
   done
 }
 
+# Xvfb picks a free display itself and tells which, so parallel runs never share one.
 start_x() {
-  local n
-  for n in $(seq 70 130); do
-    [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
-    Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=:$n
-    if until_true xdpyinfo >/dev/null 2>&1 && kill -0 $xvfb_pid 2>/dev/null; then return; fi
-    kill $xvfb_pid 2>/dev/null; wait $xvfb_pid 2>/dev/null; xvfb_pid=""   # lost a race for :n
-  done
-  fail "no free display for Xvfb"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  until_true test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  export DISPLAY=:$(head -n 1 "$work/display")
+  until_true xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY does not answer"
 }
 
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 start_wm() {
   openbox --sm-disable >"$work/wm.log" 2>&1 &
   wm_pid=$!
-  until_true wm_running || fail "openbox did not start"
+  until_true wm_running || fail "openbox did not start: $(cat "$work/wm.log")"
 }
 
 # A fresh copy of the program beside its settings file; it is started from another directory, which
@@ -154,6 +150,20 @@ geometry() {
   Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
   WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
   HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
+}
+
+# The window manager frames and places a window a moment after it maps; wait until its
+# geometry and frame read the same twice in a row (bounded), so a click lands where it aims.
+settled_geometry() {
+  local last="" now i
+  for i in $(seq 1 50); do
+    geometry "$1"
+    frame_extents "$1"
+    now="$X $Y $WIDTH $HEIGHT ${extents[*]}"
+    [ "$now" = "$last" ] && [ ${#extents[@]} -eq 4 ] && return
+    last=$now
+    sleep 0.1
+  done
 }
 
 # Start with work.ini as the argument and wait for the dialog; leaves its id in $win.
@@ -249,8 +259,7 @@ scenario_close_box() {
   start_wm
   open_dialog
   edit_row_count
-  geometry "$win"
-  frame_extents "$win"
+  settled_geometry "$win"
   # The close box is the last button at the right end of the title bar.
   xdo mousemove $((X + WIDTH + extents[1] - 4 - extents[2] / 2)) $((Y - extents[2] / 2)) click 1
   expect_exit 0
@@ -270,8 +279,7 @@ scenario_alt_f4() {
 scenario_framed() {
   start_wm
   open_dialog
-  geometry "$win"
-  frame_extents "$win"
+  settled_geometry "$win"
   note "client at $X,$Y size ${WIDTH}x$HEIGHT, frame ${extents[*]}"
   shot framed
   [ $((WIDTH + extents[0] + extents[1])) = 336 ] && [ $((HEIGHT + extents[2] + extents[3])) = 473 ] \
