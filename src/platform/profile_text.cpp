@@ -131,9 +131,13 @@ std::optional<std::string> ProfileFind(std::string_view contents, std::string_vi
   return std::nullopt;
 }
 
+bool ProfileHasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
 std::optional<std::string> ProfileSet(std::string_view contents, std::string_view section,
                                       std::string_view key, std::string_view value) {
   if (ProfileIsUnicode(contents)) return std::nullopt;
+  // A line break would start lines of its own: keys or sections nobody meant to write.
+  if (ProfileHasLineBreak(section) || ProfileHasLineBreak(key) || ProfileHasLineBreak(value)) return std::nullopt;
   section = TrimSpaces(section);
   key = TrimSpaces(key);
   const std::string_view newLine = NewLine(contents);

@@ -16,8 +16,11 @@ bool ProfileIsUnicode(std::string_view contents);
 std::optional<std::string> ProfileFind(std::string_view contents, std::string_view section,
                                        std::string_view key);
 
+// True when the text holds a CR or an LF.
+bool ProfileHasLineBreak(std::string_view text);
+
 // The contents with [section] key set to value exactly as given, every other byte kept; nothing
-// when the contents are Unicode.
+// when the contents are Unicode or a name or the value holds a line break.
 std::optional<std::string> ProfileSet(std::string_view contents, std::string_view section,
                                       std::string_view key, std::string_view value);
 

@@ -174,6 +174,23 @@ TEST(ProfileWriteUnicode, FailsAndLeavesTheFile) {
   }
 }
 
+// A line break in a name or a value would add lines that nobody meant to write.
+TEST(ProfileWriteLineBreak, FailsAndLeavesTheFile) {
+  struct {
+    const char *section, *key, *value;
+  } cases[] = {{"Path", "app_path", "a.exe\r\n[Pos]\r\nWidth=1"}, {"Path", "app_path", "a\nb"},
+               {"Path", "app_path", "a\rb"}, {"Path", "app\n_path", "a"}, {"Pa\r\nth", "app_path", "a"}};
+  const std::string before = "[Path]\r\napp_path=old.exe\r\n";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    ScratchDir dir;
+    dir.Write("settings.ini", before);
+    EXPECT_FALSE(WritePrivateProfileString(c.section, c.key, c.value, dir.Path("settings.ini")));
+    EXPECT_EQ(dir.Read("settings.ini"), before);
+    EXPECT_EQ(dir.Entries(), std::set<std::string>{"settings.ini"});
+  }
+}
+
 TEST(ProfileWrite, SuccessiveWritesBuildTheFile) {
   ScratchDir dir;
   const std::string file = dir.Path("settings.ini");

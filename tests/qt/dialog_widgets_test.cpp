@@ -543,6 +543,10 @@ void DialogWidgetsTest::pastedUnconvertibleTextIsRefused() {
   QTest::keyClick(edit5, Qt::Key_V, Qt::ControlModifier);
   QCOMPARE(edit5->text(), U("設定"));
   QCOMPARE(model->Text(), Ansi("設定"));
+  // A line break would become lines of the settings file.
+  QApplication::clipboard()->setText(U("a.exe\n[Pos]"));
+  QTest::keyClick(edit5, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(model->Text(), Ansi("設定"));
   QApplication::clipboard()->setText(U("ファイル"));
   QTest::keyClick(edit5, Qt::Key_V, Qt::ControlModifier);
   QCOMPARE(edit5->text(), U("設定ファイル"));

@@ -12,7 +12,8 @@ class CodePageValidator : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int&) const override {
-    if (TryFromQString(input)) return Acceptable;
+    // An edit box holds one line: a pasted line break would end up as lines of the settings file.
+    if (!input.contains(u'\n') && !input.contains(u'\r') && TryFromQString(input)) return Acceptable;
     QApplication::beep();
     return Invalid;
   }
