@@ -23,7 +23,7 @@ mkdir -m 700 "$work/runtime"
 
 for n in $(seq 70 130); do
   [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
-  Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp -br >/dev/null 2>&1 &
+  Xvfb :$n -noreset -screen 0 1280x1024x24 -nolisten tcp -br >/dev/null 2>&1 &
   xvfb_pid=$!
   export DISPLAY=:$n
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
