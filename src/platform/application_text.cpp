@@ -7,11 +7,6 @@
 
 namespace {
 
-// The length of the character that starts at `i`: a lead byte with a byte after it makes two.
-std::size_t CharLength(const std::string& s, std::size_t i) {
-  return IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
-}
-
 bool IsUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
 
 }  // namespace

@@ -12,7 +12,7 @@ bool IsTrailByte(unsigned char byte) { return (byte >= 0x40 && byte <= 0x7E) || 
 
 // A lead byte counts as half of a character only when a trail byte follows it; otherwise it is
 // a byte of its own, so broken text still splits the same way every time.
-std::size_t CharLength(std::string_view s, std::size_t i) {
+std::size_t WholeCharLength(std::string_view s, std::size_t i) {
   if (IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() &&
       IsTrailByte(static_cast<unsigned char>(s[i + 1])))
     return 2;
@@ -63,7 +63,7 @@ Parsed Parse(std::string_view text) {
     std::size_t start = i + 1;
     std::size_t j = start;
     // A trail byte that happens to be ']' belongs to its character.
-    while (j < text.size() && text[j] != ']') j += CharLength(text, j);
+    while (j < text.size() && text[j] != ']') j += WholeCharLength(text, j);
     return {Kind::Header, TrimBlanks(text.substr(start, j - start)), {}};
   }
   if (i < text.size() && text[i] == ';') return {Kind::Comment, {}, {}};
@@ -100,7 +100,7 @@ bool ProfileIsUnicode(std::string_view contents) {
 bool ProfileNamesEqual(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size();) {
-    if (CharLength(a, i) == 2) {
+    if (WholeCharLength(a, i) == 2) {
       if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
       i += 2;
     } else {

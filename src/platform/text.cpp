@@ -117,6 +117,10 @@ bool IsLeadByte(unsigned char byte) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
+std::size_t CharLength(std::string_view s, std::size_t i) {
+  return IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
+}
+
 std::string AnsiToUtf8(std::string_view ansi) {
   return Convert(kCodePage, "UTF-8", ansi.data(), ansi.size());
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Text inside the program is std::string holding bytes in the program's code page (code page 932,
 // Shift-JIS, on Linux). This is the one place where text is converted to and from Unicode.
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -9,6 +10,9 @@
 
 // True for a byte that starts a double-byte character in the code page.
 bool IsLeadByte(unsigned char byte);
+// The length in bytes of the character that starts at byte i of s: two for a lead byte with a
+// byte after it, else one.
+std::size_t CharLength(std::string_view s, std::size_t i);
 
 // Code page <-> UTF-8 / UTF-16. Throws EEncodingError when the text cannot be converted
 // (a character the code page has no bytes for, or a malformed sequence); never substitutes.

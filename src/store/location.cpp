@@ -27,13 +27,9 @@ int LastPos(const std::string& sub, const std::string& s) {
 
 std::string BareFileNameWith(const std::string& path, char delimiter) {
   std::size_t start = 0;
-  for (std::size_t i = 0; i < path.size(); ++i) {
-    if (IsLeadByte(static_cast<unsigned char>(path[i])) && i + 1 < path.size()) {
-      ++i;  // the trail byte may look like a delimiter (0x5C in 表) but is not one
-    } else if (path[i] == delimiter) {
-      start = i + 1;
-    }
-  }
+  // Whole characters only: a trail byte may look like a delimiter (0x5C in 表) but is not one.
+  for (std::size_t i = 0; i < path.size(); i += CharLength(path, i))
+    if (path[i] == delimiter) start = i + 1;
   return path.substr(start);
 }
 

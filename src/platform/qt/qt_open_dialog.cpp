@@ -35,7 +35,7 @@ std::string InitialFileName(const std::string& fileName, size_t limit) {
   if (fileName.size() <= limit) return fileName;
   size_t end = 0;
   while (end < limit) {
-    const size_t length = IsLeadByte(static_cast<unsigned char>(fileName[end])) ? 2 : 1;
+    const size_t length = CharLength(fileName, end);
     if (end + length > limit) break;
     end += length;
   }

@@ -51,7 +51,7 @@ QString ToQStringShowingBadBytes(const std::string& ansi) {
   if (auto whole = TryToQString(ansi)) return *whole;
   QString result;
   for (size_t i = 0; i < ansi.size();) {
-    const size_t length = IsLeadByte(static_cast<unsigned char>(ansi[i])) && i + 1 < ansi.size() ? 2 : 1;
+    const size_t length = CharLength(ansi, i);
     if (auto one = TryToQString(ansi.substr(i, length)))
       result += *one;
     else
